@@ -11,16 +11,23 @@ double digitValue(char c) { return c >= '1' && c <= '9' ? c - '0' : 0.0; }
 
 // The number as the equation writes it: a whole number without decimals,
 // others with up to 15 significant digits and a point.
-std::string plainNumber(double value) {
+void appendPlainNumber(std::string& text, double value) {
   std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::general, 15);
-  return std::string(buffer.data(), result.ptr);
+  char* const first = buffer.data();
+  char* const last = first + buffer.size();
+  // Counts are almost always whole; integer formatting is much cheaper.
+  const bool wholeAndExact = std::trunc(value) == value && std::abs(value) < 1e15;
+  const auto result = wholeAndExact
+                          ? std::to_chars(first, last, static_cast<long long>(value))
+                          : std::to_chars(first, last, value, std::chars_format::general, 15);
+  text.append(first, result.ptr);
 }
 
 std::string term(std::string_view before, double count, std::string_view after) {
-  std::string text(before);
-  text += countText(count);
+  std::string text;
+  text += before;
+  text += ' ';
+  appendPlainNumber(text, count);
   text += after;
   return text;
 }
@@ -107,7 +114,7 @@ HalfEquation buildHalfEquation(const EductSummary& educt, const FormulaAnalysis&
   const bool coefficientRuleApplies = equation.productIndex == 0.0 && educt.elementIndex > 0.0;
   if (coefficientRuleApplies) {
     equation.coefficient = educt.elementIndex;
-    equation.coefficientText = plainNumber(equation.coefficient);
+    appendPlainNumber(equation.coefficientText, equation.coefficient);
   }
   // A product written with the educt's own index (Cr2O7 2- to Cr2O3) holds
   // as many atoms of the element as the educt: its total counts them all.
@@ -127,6 +134,6 @@ HalfEquation buildHalfEquation(const EductSummary& educt, const FormulaAnalysis&
   return equation;
 }
 
-std::string countText(double count) { return " " + plainNumber(count); }
+std::string countText(double count) { return term("", count, ""); }
 
 }  // namespace redox
