@@ -1,0 +1,36 @@
+#include "ui/control_setup.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace redox {
+
+void placeControl(QWidget& control, const QString& name, const TwipsRect& place) {
+  control.setObjectName(name);
+  control.setGeometry(pixelRect(place));
+}
+
+QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, const TwipsRect& place,
+                 const QFont& font) {
+  auto* label = new QLabel(text, &parent);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setFont(font);
+  placeControl(*label, name, place);
+  return label;
+}
+
+void setTextColour(QWidget& control, const QColor& colour) {
+  QPalette palette = control.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::Text, colour);
+  control.setPalette(palette);
+}
+
+void setBackgroundColour(QWidget& control, const QColor& colour) {
+  QPalette palette = control.palette();
+  palette.setColor(QPalette::Base, colour);
+  control.setPalette(palette);
+}
+
+}  // namespace redox

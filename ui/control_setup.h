@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include "ui/twips.h"
+
+class QLabel;
+class QWidget;
+
+namespace redox {
+
+// Names a control and puts it at its fixed place in its window's client area.
+void placeControl(QWidget& control, const QString& name, const TwipsRect& place);
+
+// A label as the windows use them: text at the top left, clipped to its box,
+// transparent so that overlapping labels all show.
+QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, const TwipsRect& place,
+                 const QFont& font);
+
+void setTextColour(QWidget& control, const QColor& colour);
+void setBackgroundColour(QWidget& control, const QColor& colour);
+
+}  // namespace redox
