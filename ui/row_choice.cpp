@@ -16,7 +16,6 @@ RowChoice::RowChoice(QListWidget& list) : QObject(&list), list_(list) {
 
 bool RowChoice::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) pressHandled_ = false;
-  if (event->type() == QEvent::MouseButtonDblClick) pressHandled_ = true;
   return QObject::eventFilter(watched, event);
 }
 
