@@ -23,7 +23,6 @@ QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, cons
 void setTextColour(QWidget& control, const QColor& colour) {
   QPalette palette = control.palette();
   palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::Text, colour);
   control.setPalette(palette);
 }
 

@@ -4,11 +4,9 @@
 
 namespace redox {
 
-// The layouts of the windows are given in twips; one logical pixel stands for
-// 15 twips, rounded to the nearest pixel.
-constexpr int twipsToPixels(int twips) {
-  return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30);
-}
+// The layouts of the windows are given in twips, never negative; one logical
+// pixel stands for 15 twips, rounded to the nearest pixel.
+constexpr int twipsToPixels(int twips) { return (twips * 2 + 15) / 30; }
 
 struct TwipsRect {
   int left = 0;

@@ -6,15 +6,13 @@
 
 #include "ui/modal_boxes.h"
 
-// Answers the windows' boxes from a script and keeps every box asked for.
+// Answers the input boxes from a script and every message box with OK, and
+// keeps every box asked for.
 class ScriptedBoxes final : public redox::ModalBoxes {
  public:
   redox::BoxAnswer showMessage(const redox::MessageBoxRequest& request) override {
     messages.push_back(request);
-    if (answers.empty()) return redox::BoxAnswer::Ok;
-    const redox::BoxAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return redox::BoxAnswer::Ok;
   }
 
   // Once the script has run out, every box is cancelled.
@@ -27,7 +25,6 @@ class ScriptedBoxes final : public redox::ModalBoxes {
   }
 
   std::deque<QString> typedTexts;
-  std::deque<redox::BoxAnswer> answers;
   std::vector<redox::MessageBoxRequest> messages;
   std::vector<redox::InputBoxRequest> inputs;
 };
