@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
 
 namespace redox {
 
@@ -17,6 +18,11 @@ QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, cons
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setFont(font);
   placeControl(*label, name, place);
+  // The substitute fonts run wider than the ones the layout was drawn for; a
+  // fixed text is never cut off, its label grows to the right instead.
+  if (!text.isEmpty()) {
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+  }
   return label;
 }
 

@@ -14,8 +14,8 @@ namespace redox {
 // Names a control and puts it at its fixed place in its window's client area.
 void placeControl(QWidget& control, const QString& name, const TwipsRect& place);
 
-// A label as the windows use them: text at the top left, clipped to its box,
-// transparent so that overlapping labels all show.
+// A label as the windows use them: text at the top left, transparent so that
+// overlapping labels all show; wide enough for the text it is made with.
 QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, const TwipsRect& place,
                  const QFont& font);
 

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSvgWidget>
 #include <QTimer>
 #include <filesystem>
 
@@ -19,6 +18,7 @@
 #include "ui/catalogue_messages.h"
 #include "ui/control_setup.h"
 #include "ui/oxidation_number_window.h"
+#include "ui/picture.h"
 #include "ui/placeholder_window.h"
 #include "ui/qt_editor_launcher.h"
 #include "ui/qt_modal_boxes.h"
@@ -40,12 +40,6 @@ QPushButton* addButton(QWidget& client, const QString& name, const QString& text
   button->setFont(font);
   placeControl(*button, name, place);
   return button;
-}
-
-void addPicture(QWidget& client, const QString& name, const QString& resource,
-                const TwipsRect& place) {
-  auto* picture = new QSvgWidget(resource, &client);
-  placeControl(*picture, name, place);
 }
 
 }  // namespace
@@ -86,11 +80,11 @@ void RedoxT::load() {
 }
 
 void RedoxT::addPictures(QWidget& client) {
-  addPicture(client, QStringLiteral("Picture3"), QStringLiteral(":/pictures/picture3.svg"),
+  addPicture(client, QStringLiteral("Picture3"), QStringLiteral("picture3"),
              {2160, 480, 7095, 2055});
-  addPicture(client, QStringLiteral("Picture1"), QStringLiteral(":/pictures/picture1.svg"),
+  addPicture(client, QStringLiteral("Picture1"), QStringLiteral("picture1"),
              {480, 4080, 3135, 2295});
-  addPicture(client, QStringLiteral("Picture2"), QStringLiteral(":/pictures/picture2.svg"),
+  addPicture(client, QStringLiteral("Picture2"), QStringLiteral("picture2"),
              {8280, 4200, 3015, 2175});
 }
 

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "catalogue_folder.h"
+#include "control_place.h"
 #include "scripted_boxes.h"
 #include "scripted_editor.h"
 #include "ui/start_window.h"
@@ -183,7 +184,7 @@ void OxidationNumberWindowTest::controls() {
   auto* control = redox_->findChild<QWidget*>(name);
   QVERIFY(control != nullptr);
   QCOMPARE(control->parentWidget(), static_cast<QMainWindow*>(redox_)->centralWidget());
-  QCOMPARE(control->geometry(), place);
+  QVERIFY2(standsAt(*control, place), qPrintable(name));
   QCOMPARE(control->property("text").toString(), text);
   QCOMPARE(control->font().families().value(0), QStringLiteral("MS Sans Serif"));
   QCOMPARE(control->font().pointSizeF(), pointSize);
