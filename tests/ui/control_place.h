@@ -3,7 +3,16 @@
 #include <QLabel>
 #include <QRect>
 #include <QWidget>
+#include <QtGlobal>
 #include <algorithm>
+
+// Expected places, in logical pixels, from the layout's twips: worked out
+// here rather than with the program's own conversion.
+inline int px(int twips) { return qRound(twips / 15.0); }
+
+inline QRect pxRect(int left, int top, int width, int height) {
+  return {px(left), px(top), px(width), px(height)};
+}
 
 // Whether a control stands at its place. A label with a fixed text may have
 // grown to the right so that the substitute font does not cut the text off.

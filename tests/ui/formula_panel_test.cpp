@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "catalogue_folder.h"
+#include "control_place.h"
 #include "engine/formula_analysis.h"
 #include "scripted_boxes.h"
 #include "scripted_editor.h"
@@ -14,8 +15,6 @@
 #include "window_lookup.h"
 
 namespace {
-
-int px(int twips) { return qRound(twips / 15.0); }
 
 struct IndexCell {
   QString text;

@@ -17,12 +17,6 @@
 
 namespace {
 
-int px(int twips) { return qRound(twips / 15.0); }
-
-QRect pxRect(int left, int top, int width, int height) {
-  return {px(left), px(top), px(width), px(height)};
-}
-
 QStringList rowsOf(const QListWidget& list) {
   QStringList rows;
   for (int row = 0; row < list.count(); ++row) rows << list.item(row)->text();

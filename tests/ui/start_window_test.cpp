@@ -19,15 +19,7 @@
 
 using redox::RedoxT;
 
-namespace {
-
-int px(int twips) { return qRound(twips / 15.0); }
-
-QRect pxRect(int left, int top, int width, int height) {
-  return {px(left), px(top), px(width), px(height)};
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class StartWindowTest : public QObject {
   Q_OBJECT
