@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -58,8 +57,6 @@ void takeLines(std::string_view bytes, CatalogueLoad& load) {
   load.linesPastCapacity = entryLines - load.catalogue.count();
 }
 
-std::string systemMessage(int error) { return std::generic_category().message(error); }
-
 // A file next to `target` that did not exist before, opened for writing.
 std::FILE* createSiblingFile(const std::filesystem::path& target, std::filesystem::path& created) {
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -74,7 +71,7 @@ std::FILE* createSiblingFile(const std::filesystem::path& target, std::filesyste
 CatalogueSaveResult writeFailure(int error) {
   CatalogueSaveResult result;
   result.status = CatalogueSaveStatus::WriteFailed;
-  result.systemMessage = systemMessage(error);
+  result.error = std::error_code(error, std::generic_category());
   return result;
 }
 
@@ -84,18 +81,18 @@ CatalogueSaveResult replaceFile(const std::filesystem::path& path, const std::st
   if (file == nullptr) return writeFailure(errno);
   const bool written =
       std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-  const int writeError = errno;
-  const bool closed = std::fclose(file) == 0;
-  std::error_code error;
-  if (!written || !closed) {
-    std::filesystem::remove(temporary, error);
-    return writeFailure(written ? EIO : writeError);
+  int writeError = written ? 0 : errno;
+  if (std::fclose(file) != 0 && writeError == 0) writeError = errno;
+  std::error_code ignored;
+  if (writeError != 0) {
+    std::filesystem::remove(temporary, ignored);
+    return writeFailure(writeError);
   }
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    const int renameError = error.value();
-    std::filesystem::remove(temporary, error);
-    return writeFailure(renameError);
+  std::error_code renameError;
+  std::filesystem::rename(temporary, path, renameError);
+  if (renameError) {
+    std::filesystem::remove(temporary, ignored);
+    return writeFailure(renameError.value());
   }
   return {};
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "catalogue/formula_catalogue.h"
@@ -32,9 +33,9 @@ enum class CatalogueSaveStatus { Saved, Unencodable, WriteFailed };
 
 struct CatalogueSaveResult {
   CatalogueSaveStatus status = CatalogueSaveStatus::Saved;
-  std::size_t row = 0;        // Unencodable: the row that holds the character
-  std::string character;      // Unencodable: the character, in UTF-8
-  std::string systemMessage;  // WriteFailed: what the system said
+  std::size_t row = 0;    // Unencodable: the row that holds the character
+  std::string character;  // Unencodable: the character, in UTF-8
+  std::error_code error;  // WriteFailed: why
 };
 
 // Writes the rows in their order as Windows-1252, each followed by CR LF.

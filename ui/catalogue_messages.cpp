@@ -11,12 +11,36 @@ MessageBoxRequest problem(const QString& text, const QString& title) {
   return {text, title, BoxIcon::Critical, BoxButtons::Ok};
 }
 
-// "3", "3 und 7", "3, 7 und 9"
+// Line numbers named in one title, so that a file of garbage still gives a
+// box that fits on the screen.
+constexpr std::size_t kNamedLineNumbers = 10;
+
+// "3", "3 und 7", "3, 7 und 9", "1, 2, ..., 10 und 5 weitere"
 QString enumeration(const std::vector<int>& numbers) {
   QStringList texts;
-  for (int number : numbers) texts << QString::number(number);
+  for (std::size_t i = 0; i < numbers.size() && i < kNamedLineNumbers; ++i) {
+    texts << QString::number(numbers[i]);
+  }
+  if (numbers.size() > kNamedLineNumbers) {
+    return texts.join(QStringLiteral(", ")) +
+           QStringLiteral(" und %1 weitere").arg(numbers.size() - kNamedLineNumbers);
+  }
   const QString last = texts.takeLast();
   return texts.isEmpty() ? last : texts.join(QStringLiteral(", ")) + QStringLiteral(" und ") + last;
+}
+
+QString writeFailureReason(std::error_code error) {
+  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
+    return QStringLiteral("keine Schreibberechtigung");
+  }
+  if (error == std::errc::read_only_file_system) {
+    return QStringLiteral("der Datenträger ist schreibgeschützt");
+  }
+  if (error == std::errc::no_space_on_device) return QStringLiteral("der Datenträger ist voll");
+  if (error == std::errc::is_a_directory) {
+    return QStringLiteral("an ihrer Stelle steht ein Ordner");
+  }
+  return QStringLiteral("Systemfehler %1").arg(error.value());
 }
 
 MessageBoxRequest linesWithoutHashMessage(const std::vector<int>& lineNumbers,
@@ -88,15 +112,11 @@ MessageBoxRequest unreadableCatalogueKeptMessage(const QString& fileName) {
                      .arg(fileName));
 }
 
-MessageBoxRequest catalogueNotWrittenMessage(const QString& fileName,
-                                             const QString& systemMessage) {
-  const QString reason = systemMessage.isEmpty()
-                             ? QString()
-                             : QStringLiteral(" (Systemmeldung: %1)").arg(systemMessage);
+MessageBoxRequest catalogueNotWrittenMessage(const QString& fileName, std::error_code error) {
   return problem(QStringLiteral("Nicht gespeichert !"),
-                 QStringLiteral("Die Datei %1 konnte nicht geschrieben werden und bleibt, wie sie "
-                                "war%2.")
-                     .arg(fileName, reason));
+                 QStringLiteral("Die Datei %1 konnte nicht geschrieben werden (%2) und bleibt, wie "
+                                "sie war.")
+                     .arg(fileName, writeFailureReason(error)));
 }
 
 MessageBoxRequest rowNotEncodableMessage(const QString& fileName, int rowNumber,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <system_error>
 #include <vector>
 
 #include "catalogue/catalogue_file.h"
@@ -14,7 +15,7 @@ std::vector<MessageBoxRequest> catalogueLoadMessages(const CatalogueLoad& load,
                                                      const QString& fileName);
 
 MessageBoxRequest unreadableCatalogueKeptMessage(const QString& fileName);
-MessageBoxRequest catalogueNotWrittenMessage(const QString& fileName, const QString& systemMessage);
+MessageBoxRequest catalogueNotWrittenMessage(const QString& fileName, std::error_code error);
 MessageBoxRequest rowNotEncodableMessage(const QString& fileName, int rowNumber,
                                          const QString& character);
 MessageBoxRequest entryNotEncodableMessage(const QString& fileName, const QString& character);

@@ -247,8 +247,7 @@ void RedoxT::saveEditList() {
                                   QString::fromStdString(result.character)));
       return;
     case CatalogueSaveStatus::WriteFailed:
-      tell(catalogueNotWrittenMessage(catalogueFileName(),
-                                      QString::fromStdString(result.systemMessage)));
+      tell(catalogueNotWrittenMessage(catalogueFileName(), result.error));
       return;
   }
   editList_->hide();

@@ -192,7 +192,7 @@ TEST_F(CatalogueFile, FailedReplaceLeavesNoTemporaryFile) {
   fs::create_directory(path_);
   const CatalogueSaveResult result = saveCatalogue({"neu#Cu"}, path_);
   EXPECT_EQ(result.status, CatalogueSaveStatus::WriteFailed);
-  EXPECT_FALSE(result.systemMessage.empty());
+  EXPECT_EQ(result.error, std::errc::is_a_directory);
   EXPECT_TRUE(fs::is_directory(path_));
   EXPECT_THAT(folderContents(), ElementsAre(kCatalogueFileName));
 }

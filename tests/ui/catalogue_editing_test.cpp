@@ -289,9 +289,9 @@ void CatalogueEditingTest::failedSaveKeepsTheListOpen() {
 
   QCOMPARE(boxes_->messages.size(), std::size_t{1});
   QCOMPARE(boxes_->messages[0].text, QStringLiteral("Nicht gespeichert !"));
-  QVERIFY(boxes_->messages[0].title.startsWith(
-      QStringLiteral("Die Datei Redox-F.txt konnte nicht geschrieben werden und bleibt, wie sie "
-                     "war (Systemmeldung: ")));
+  QCOMPARE(boxes_->messages[0].title,
+           QStringLiteral("Die Datei Redox-F.txt konnte nicht geschrieben werden (an ihrer Stelle "
+                          "steht ein Ordner) und bleibt, wie sie war."));
   QVERIFY(editList().isVisible());
   QVERIFY(window_->findChild<QAction*>(QStringLiteral("menEe"))->isEnabled());
   QVERIFY(window_->findChild<QAction*>(QStringLiteral("menEs"))->isEnabled());

@@ -317,6 +317,12 @@ void StartWindowTest::startMessagesAreShownOnceAfterTheFirstShowing_data() {
       << QStringList{
              "Die Zeilen 1, 4 und 5 der Datei Redox-F.txt enthalten kein #; sie fehlen "
              "in den Listen, bleiben beim Speichern aber erhalten."};
+  QTest::newRow("twelve lines without #: ten are named")
+      << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n") << false
+      << QStringList{"Zeilen ohne # !"}
+      << QStringList{
+             "Die Zeilen 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 und 2 weitere der Datei Redox-F.txt "
+             "enthalten kein #; sie fehlen in den Listen, bleiben beim Speichern aber erhalten."};
 
   QByteArray tooLong;
   for (int line = 1; line <= 303; ++line) tooLong += "Stoff " + QByteArray::number(line) + "#X\r\n";
