@@ -1,6 +1,7 @@
 #include "catalogue/catalogue_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -12,9 +13,17 @@
 namespace redox {
 namespace {
 
+// Far beyond any catalogue of 301 lines: a file this large is something else
+// that has taken the catalogue's name, and reading it would only exhaust memory.
+constexpr std::uintmax_t kLargestReadableFile = 64 * 1024 * 1024;
+
+// Only a plain file is read: a device or a pipe in the catalogue's place
+// could block the start or never end.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return std::nullopt;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kLargestReadableFile) return std::nullopt;
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
   std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -97,6 +106,15 @@ CatalogueSaveResult replaceFile(const std::filesystem::path& path, const std::st
   return {};
 }
 
+// A catalogue reached through a link is saved where the link points, so that
+// the link stays and the file it names gets the new rows.
+std::filesystem::path fileBehindLinks(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  std::filesystem::path target = std::filesystem::canonical(path, error);
+  return error ? path : target;
+}
+
 }  // namespace
 
 CatalogueLoad loadCatalogue(const std::filesystem::path& path) {
@@ -130,7 +148,7 @@ CatalogueSaveResult saveCatalogue(const std::vector<std::string>& rows,
     bytes += *encoded;
     bytes += "\r\n";
   }
-  return replaceFile(path, bytes);
+  return replaceFile(fileBehindLinks(path), bytes);
 }
 
 }  // namespace redox

@@ -2,6 +2,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -134,6 +135,18 @@ TEST_F(CatalogueFile, TellsAMissingFromAnUnreadableFile) {
   EXPECT_EQ(load.catalogue.count(), 0);
 }
 
+TEST_F(CatalogueFile, ReadsNothingButAPlainFile) {
+  // A pipe would block the start; a device such as /dev/zero would never end.
+  ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+  EXPECT_EQ(loadCatalogue(path_).state, CatalogueFileState::Unreadable);
+  fs::remove(path_);
+  fs::create_symlink("/dev/zero", path_);
+  EXPECT_EQ(loadCatalogue(path_).state, CatalogueFileState::Unreadable);
+  fs::remove(path_);
+  fs::create_symlink("nirgends", path_);
+  EXPECT_EQ(loadCatalogue(path_).state, CatalogueFileState::Missing);
+}
+
 TEST_F(CatalogueFile, WindowsBytesReadAndWriteBackByteIdentical) {
   const std::string bytes = "Schwefels\xE4ure#H2SO4\r\nEuro \x80 und \x81#X\r\n\xDF#\xFF\r\n";
   writeBytes(bytes);
@@ -195,6 +208,16 @@ TEST_F(CatalogueFile, FailedReplaceLeavesNoTemporaryFile) {
   EXPECT_EQ(result.error, std::errc::is_a_directory);
   EXPECT_TRUE(fs::is_directory(path_));
   EXPECT_THAT(folderContents(), ElementsAre(kCatalogueFileName));
+}
+
+TEST_F(CatalogueFile, SavesThroughALinkIntoTheFileItNames) {
+  fs::create_directory(folder_ / "Schule");
+  const fs::path shared = folder_ / "Schule" / "Katalog.txt";
+  std::ofstream(shared, std::ios::binary) << "alt#Fe\r\n";
+  fs::create_symlink(shared, path_);
+  ASSERT_EQ(saveCatalogue({"neu#Cu"}, path_).status, CatalogueSaveStatus::Saved);
+  EXPECT_TRUE(fs::is_symlink(path_));
+  EXPECT_EQ(readBytes(), "neu#Cu\r\n");
 }
 
 TEST_F(CatalogueFile, SaveCreatesAMissingFile) {
