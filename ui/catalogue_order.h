@@ -19,6 +19,8 @@ class CatalogueOrder {
   qsizetype insertionRow(const QStringList& rows, const QString& row) const;
 
  private:
+  bool comesBefore(const QString& left, const QString& right) const;
+
   QCollator collator_;
 };
 
