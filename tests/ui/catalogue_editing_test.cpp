@@ -5,9 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "catalogue_folder.h"
-#include "scripted_boxes.h"
-#include "scripted_editor.h"
+#include "start_window_fixture.h"
 #include "ui/start_window.h"
 #include "window_lookup.h"
 
@@ -57,31 +55,23 @@ class CatalogueEditingTest : public QObject {
   QListWidget& editList() const;
   void trigger(const char* command) const;
 
-  std::unique_ptr<CatalogueFolder> folder_;
-  std::unique_ptr<ScriptedBoxes> boxes_;
-  std::unique_ptr<ScriptedEditor> editor_;
-  std::unique_ptr<RedoxT> window_;
+  std::unique_ptr<StartWindowFixture> fixture_;
+  redox::RedoxT* window_ = nullptr;
 };
 
 void CatalogueEditingTest::init() {
-  folder_ = std::make_unique<CatalogueFolder>();
-  folder_->writeLines({QStringLiteral("Zink#Zn"), QStringLiteral("ammoniak#NH3"),
-                       QStringLiteral("Öl ohne Formel"), QStringLiteral("Eisen#Fe"),
-                       QStringLiteral("Ozon#O3")});
-  boxes_ = std::make_unique<ScriptedBoxes>();
-  editor_ = std::make_unique<ScriptedEditor>();
+  fixture_ = std::make_unique<StartWindowFixture>(QStringList{
+      QStringLiteral("Zink#Zn"), QStringLiteral("ammoniak#NH3"), QStringLiteral("Öl ohne Formel"),
+      QStringLiteral("Eisen#Fe"), QStringLiteral("Ozon#O3")});
 }
 
 void CatalogueEditingTest::cleanup() {
-  window_.reset();
-  editor_.reset();
-  boxes_.reset();
-  folder_.reset();
+  window_ = nullptr;
+  fixture_.reset();
 }
 
 RedoxT& CatalogueEditingTest::makeWindow() {
-  window_ =
-      std::make_unique<RedoxT>(redox::PlatformSeams{*boxes_, *editor_}, folder_->cataloguePath());
+  window_ = &fixture_->makeStartWindow();
   window_->show();
   QCoreApplication::processEvents();
   return *window_;
@@ -102,7 +92,7 @@ void CatalogueEditingTest::editListIsFilledSortedButHidden() {
            (QStringList{"ammoniak#NH3", "Eisen#Fe", "Öl ohne Formel", "Ozon#O3", "Zink#Zn"}));
   QVERIFY(editList().isHidden());
   QCOMPARE(editList().geometry(), QRect(608, 216, 145, 303));
-  QCOMPARE(boxes_->messages.size(), std::size_t{1});  // the line without "#"
+  QCOMPARE(fixture_->boxes.messages.size(), std::size_t{1});  // the line without "#"
 }
 
 void CatalogueEditingTest::menuStatesFollowTheEditList() {
@@ -128,14 +118,14 @@ void CatalogueEditingTest::menuStatesFollowTheEditList() {
 void CatalogueEditingTest::insertionAsksNameThenFormula() {
   makeWindow();
   trigger("menEl");
-  boxes_->typedTexts = {QStringLiteral("Kupfer"), QStringLiteral("Cu")};
+  fixture_->boxes.typedTexts = {QStringLiteral("Kupfer"), QStringLiteral("Cu")};
   trigger("menEe");
-  QCOMPARE(boxes_->inputs.size(), std::size_t{2});
-  QCOMPARE(boxes_->inputs[0].prompt, QStringLiteral("Chemikalien-Erweiterung"));
-  QCOMPARE(boxes_->inputs[0].title, QStringLiteral("Namen eingegeben"));
-  QCOMPARE(boxes_->inputs[1].prompt, QStringLiteral("Chemikalien-Erweiterung"));
-  QCOMPARE(boxes_->inputs[1].title, QStringLiteral("Formel eingegeben"));
-  QVERIFY(!boxes_->inputs[0].framePosition && !boxes_->inputs[1].framePosition);
+  QCOMPARE(fixture_->boxes.inputs.size(), std::size_t{2});
+  QCOMPARE(fixture_->boxes.inputs[0].prompt, QStringLiteral("Chemikalien-Erweiterung"));
+  QCOMPARE(fixture_->boxes.inputs[0].title, QStringLiteral("Namen eingegeben"));
+  QCOMPARE(fixture_->boxes.inputs[1].prompt, QStringLiteral("Chemikalien-Erweiterung"));
+  QCOMPARE(fixture_->boxes.inputs[1].title, QStringLiteral("Formel eingegeben"));
+  QVERIFY(!fixture_->boxes.inputs[0].framePosition && !fixture_->boxes.inputs[1].framePosition);
   QVERIFY(rowsOf(editList()).contains(QStringLiteral("Kupfer#Cu")));
 }
 
@@ -171,7 +161,7 @@ void CatalogueEditingTest::insertionPlacesTheRowInOrder() {
 
   makeWindow();
   trigger("menEl");
-  boxes_->typedTexts = {name, formula};
+  fixture_->boxes.typedTexts = {name, formula};
   trigger("menEe");
   QCOMPARE(editList().count(), 6);
   QCOMPARE(editList().item(row)->text(), name + QLatin1Char('#') + formula);
@@ -196,29 +186,29 @@ void CatalogueEditingTest::emptyAnswerAddsNothing() {
   makeWindow();
   trigger("menEl");
   const QStringList before = rowsOf(editList());
-  const std::size_t messagesBefore = boxes_->messages.size();
-  boxes_->typedTexts = {name, formula};
+  const std::size_t messagesBefore = fixture_->boxes.messages.size();
+  fixture_->boxes.typedTexts = {name, formula};
   trigger("menEe");
-  QCOMPARE(boxes_->inputs.size(), std::size_t{2});
+  QCOMPARE(fixture_->boxes.inputs.size(), std::size_t{2});
   QCOMPARE(rowsOf(editList()), before);
-  QCOMPARE(boxes_->messages.size(), messagesBefore);
+  QCOMPARE(fixture_->boxes.messages.size(), messagesBefore);
 }
 
 void CatalogueEditingTest::entryWindows1252CannotHoldIsRefused() {
   makeWindow();
   trigger("menEl");
   const QStringList before = rowsOf(editList());
-  boxes_->messages.clear();
-  boxes_->typedTexts = {QStringLiteral("α-Eisen"), QStringLiteral("Fe")};
+  fixture_->boxes.messages.clear();
+  fixture_->boxes.typedTexts = {QStringLiteral("α-Eisen"), QStringLiteral("Fe")};
   trigger("menEe");
   QCOMPARE(rowsOf(editList()), before);
-  QCOMPARE(boxes_->messages.size(), std::size_t{1});
-  QCOMPARE(boxes_->messages[0].text, QStringLiteral("Nicht eingefügt !"));
-  QCOMPARE(boxes_->messages[0].title,
+  QCOMPARE(fixture_->boxes.messages.size(), std::size_t{1});
+  QCOMPARE(fixture_->boxes.messages[0].text, QStringLiteral("Nicht eingefügt !"));
+  QCOMPARE(fixture_->boxes.messages[0].title,
            QStringLiteral("Das Zeichen „α“ (U+03B1) kann in der Datei Redox-F.txt nicht "
                           "gespeichert werden; der Eintrag wurde nicht eingefügt."));
 
-  boxes_->typedTexts = {QStringLiteral("Euro-Münze"), QStringLiteral("Cu€")};
+  fixture_->boxes.typedTexts = {QStringLiteral("Euro-Münze"), QStringLiteral("Cu€")};
   trigger("menEe");
   QVERIFY(rowsOf(editList()).contains(QStringLiteral("Euro-Münze#Cu€")));
 }
@@ -227,11 +217,11 @@ void CatalogueEditingTest::entryWindows1252CannotHoldIsRefused() {
 void CatalogueEditingTest::saveWritesEveryRowSortedWithCrLf() {
   makeWindow();
   trigger("menEl");
-  boxes_->typedTexts = {QStringLiteral("Blei"), QStringLiteral("Pb")};
+  fixture_->boxes.typedTexts = {QStringLiteral("Blei"), QStringLiteral("Pb")};
   trigger("menEe");
   trigger("menEs");
   QVERIFY(editList().isHidden());
-  QCOMPARE(folder_->readBytes(),
+  QCOMPARE(fixture_->folder.readBytes(),
            fileOf({"ammoniak#NH3", "Blei#Pb", "Eisen#Fe", "Öl ohne Formel", "Ozon#O3", "Zink#Zn"}));
 
   trigger("menEl");
@@ -239,90 +229,89 @@ void CatalogueEditingTest::saveWritesEveryRowSortedWithCrLf() {
   QByteArray euro = fileOf(
       {"ammoniak#NH3", "Blei#Pb", "Eisen#Fe", "Euro#€", "Öl ohne Formel", "Ozon#O3", "Zink#Zn"});
   euro.replace("Euro#?", "Euro#\x80");
-  boxes_->typedTexts = {QStringLiteral("Euro"), QStringLiteral("€")};
+  fixture_->boxes.typedTexts = {QStringLiteral("Euro"), QStringLiteral("€")};
   trigger("menEe");
   trigger("menEs");
-  QCOMPARE(folder_->readBytes(), euro);
+  QCOMPARE(fixture_->folder.readBytes(), euro);
 }
 
 void CatalogueEditingTest::saveCreatesAMissingFile() {
-  folder_->removeCatalogue();
+  fixture_->folder.removeCatalogue();
   makeWindow();
   QCOMPARE(editList().count(), 0);
   trigger("menEl");
-  boxes_->typedTexts = {QStringLiteral("Eisen"), QStringLiteral("Fe")};
+  fixture_->boxes.typedTexts = {QStringLiteral("Eisen"), QStringLiteral("Fe")};
   trigger("menEe");
   trigger("menEs");
-  QCOMPARE(folder_->readBytes(), QByteArray("Eisen#Fe\r\n"));
+  QCOMPARE(fixture_->folder.readBytes(), QByteArray("Eisen#Fe\r\n"));
   QVERIFY(editList().isHidden());
 }
 
 void CatalogueEditingTest::unreadableFileIsNeverOverwritten() {
-  folder_->removeCatalogue();
-  QVERIFY(QDir().mkdir(folder_->cataloguePath()));
+  fixture_->folder.removeCatalogue();
+  QVERIFY(QDir().mkdir(fixture_->folder.cataloguePath()));
   makeWindow();
-  QTRY_COMPARE(boxes_->messages.size(), std::size_t{1});
+  QTRY_COMPARE(fixture_->boxes.messages.size(), std::size_t{1});
   trigger("menEl");
-  boxes_->typedTexts = {QStringLiteral("Eisen"), QStringLiteral("Fe")};
+  fixture_->boxes.typedTexts = {QStringLiteral("Eisen"), QStringLiteral("Fe")};
   trigger("menEe");
   trigger("menEs");
 
-  QCOMPARE(boxes_->messages.size(), std::size_t{2});
-  QCOMPARE(boxes_->messages[1].text, QStringLiteral("Nicht gespeichert !"));
-  QCOMPARE(boxes_->messages[1].title,
+  QCOMPARE(fixture_->boxes.messages.size(), std::size_t{2});
+  QCOMPARE(fixture_->boxes.messages[1].text, QStringLiteral("Nicht gespeichert !"));
+  QCOMPARE(fixture_->boxes.messages[1].title,
            QStringLiteral("Die Datei Redox-F.txt konnte beim Start nicht gelesen werden und wird "
                           "deshalb nicht überschrieben."));
-  QCOMPARE(boxes_->messages[1].icon, redox::BoxIcon::Critical);
+  QCOMPARE(fixture_->boxes.messages[1].icon, redox::BoxIcon::Critical);
   QVERIFY(editList().isVisible());
   QVERIFY(window_->findChild<QAction*>(QStringLiteral("menEs"))->isEnabled());
-  QVERIFY(QFileInfo(folder_->cataloguePath()).isDir());
+  QVERIFY(QFileInfo(fixture_->folder.cataloguePath()).isDir());
 }
 
 // A folder that has taken the file's place cannot be replaced by a file.
 void CatalogueEditingTest::failedSaveKeepsTheListOpen() {
   makeWindow();
-  boxes_->messages.clear();
-  folder_->removeCatalogue();
-  QVERIFY(QDir().mkpath(folder_->cataloguePath() + QStringLiteral("/inhalt")));
+  fixture_->boxes.messages.clear();
+  fixture_->folder.removeCatalogue();
+  QVERIFY(QDir().mkpath(fixture_->folder.cataloguePath() + QStringLiteral("/inhalt")));
   trigger("menEl");
   trigger("menEs");
 
-  QCOMPARE(boxes_->messages.size(), std::size_t{1});
-  QCOMPARE(boxes_->messages[0].text, QStringLiteral("Nicht gespeichert !"));
-  QCOMPARE(boxes_->messages[0].title,
+  QCOMPARE(fixture_->boxes.messages.size(), std::size_t{1});
+  QCOMPARE(fixture_->boxes.messages[0].text, QStringLiteral("Nicht gespeichert !"));
+  QCOMPARE(fixture_->boxes.messages[0].title,
            QStringLiteral("Die Datei Redox-F.txt konnte nicht geschrieben werden (an ihrer Stelle "
                           "steht ein Ordner) und bleibt, wie sie war."));
   QVERIFY(editList().isVisible());
   QVERIFY(window_->findChild<QAction*>(QStringLiteral("menEe"))->isEnabled());
   QVERIFY(window_->findChild<QAction*>(QStringLiteral("menEs"))->isEnabled());
-  QVERIFY(QFileInfo(folder_->cataloguePath() + QStringLiteral("/inhalt")).isDir());
-  const QStringList leftOvers = QDir(QFileInfo(folder_->cataloguePath()).path())
+  QVERIFY(QFileInfo(fixture_->folder.cataloguePath() + QStringLiteral("/inhalt")).isDir());
+  const QStringList leftOvers = QDir(QFileInfo(fixture_->folder.cataloguePath()).path())
                                     .entryList(QDir::Files | QDir::NoDotAndDotDot);
   QVERIFY2(leftOvers.isEmpty(), qPrintable(leftOvers.join(QLatin1Char(' '))));
 }
 
 void CatalogueEditingTest::endeLosesUnsavedEntriesAndLeavesTheFile() {
-  const QByteArray before = folder_->readBytes();
+  const QByteArray before = fixture_->folder.readBytes();
   makeWindow();
   trigger("menEl");
-  boxes_->typedTexts = {QStringLiteral("Blei"), QStringLiteral("Pb")};
+  fixture_->boxes.typedTexts = {QStringLiteral("Blei"), QStringLiteral("Pb")};
   trigger("menEe");
   trigger("menEndeT");
   QVERIFY(!window_->isVisible());
-  QCOMPARE(folder_->readBytes(), before);
+  QCOMPARE(fixture_->folder.readBytes(), before);
 }
 
 void CatalogueEditingTest::newEntryReachesWorkingWindowsOnlyAfterRestart() {
   makeWindow();
   trigger("menEl");
-  boxes_->typedTexts = {QStringLiteral("Blei"), QStringLiteral("Pb")};
+  fixture_->boxes.typedTexts = {QStringLiteral("Blei"), QStringLiteral("Pb")};
   trigger("menEe");
   trigger("menEs");
   window_->findChild<QPushButton*>(QStringLiteral("cmdRZ"))->click();
   auto* compounds = topLevelWindow(QStringLiteral("Redox"))->findChild<QListWidget*>("List1");
   QCOMPARE(rowsOf(*compounds), (QStringList{"Zink", "ammoniak", "Eisen", "Ozon"}));
 
-  window_.reset();
   makeWindow();
   window_->findChild<QPushButton*>(QStringLiteral("cmdRZ"))->click();
   compounds = topLevelWindow(QStringLiteral("Redox"))->findChild<QListWidget*>("List1");
@@ -339,7 +328,7 @@ void CatalogueEditingTest::shippedCatalogueKeepsItsOrderInTheEditList() {
   }
   QVERIFY(lines.size() >= 100);
 
-  RedoxT window({*boxes_, *editor_}, shipped.fileName());
+  RedoxT window({fixture_->boxes, fixture_->editor}, shipped.fileName());
   QCOMPARE(rowsOf(*window.findChild<QListWidget*>(QStringLiteral("List1"))), lines);
 }
 

@@ -4,11 +4,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "catalogue_folder.h"
 #include "control_place.h"
 #include "engine/formula_analysis.h"
-#include "scripted_boxes.h"
-#include "scripted_editor.h"
+#include "start_window_fixture.h"
 #include "ui/formula_panel.h"
 #include "ui/start_window.h"
 #include "ui/ui_fonts.h"
@@ -51,10 +49,8 @@ class FormulaPanelTest : public QObject {
   void enter(const QString& formula);
   QLabel* label(const QString& name) const;
 
-  std::unique_ptr<CatalogueFolder> folder_;
-  std::unique_ptr<ScriptedBoxes> boxes_;
-  std::unique_ptr<ScriptedEditor> editor_;
-  std::unique_ptr<redox::RedoxT> start_;
+  std::unique_ptr<StartWindowFixture> fixture_;
+  redox::RedoxT* start_ = nullptr;
   QWidget* redox_ = nullptr;
 };
 
@@ -63,22 +59,16 @@ void FormulaPanelTest::initTestCase() {
 }
 
 void FormulaPanelTest::init() {
-  folder_ = std::make_unique<CatalogueFolder>();
-  folder_->writeLines({QStringLiteral("Eisen#Fe")});
-  boxes_ = std::make_unique<ScriptedBoxes>();
-  editor_ = std::make_unique<ScriptedEditor>();
-  start_ = std::make_unique<redox::RedoxT>(redox::PlatformSeams{*boxes_, *editor_},
-                                           folder_->cataloguePath());
+  fixture_ = std::make_unique<StartWindowFixture>(QStringList{QStringLiteral("Eisen#Fe")});
+  start_ = &fixture_->makeStartWindow();
   start_->show();
   start_->findChild<QPushButton*>(QStringLiteral("cmdRZ"))->click();
   redox_ = topLevelWindow(QStringLiteral("Redox"));
 }
 
 void FormulaPanelTest::cleanup() {
-  start_.reset();
-  editor_.reset();
-  boxes_.reset();
-  folder_.reset();
+  start_ = nullptr;
+  fixture_.reset();
 }
 
 void FormulaPanelTest::enter(const QString& formula) {

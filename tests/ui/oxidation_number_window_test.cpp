@@ -8,10 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "catalogue_folder.h"
 #include "control_place.h"
-#include "scripted_boxes.h"
-#include "scripted_editor.h"
+#include "start_window_fixture.h"
 #include "ui/start_window.h"
 #include "window_lookup.h"
 
@@ -82,31 +80,23 @@ class OxidationNumberWindowTest : public QObject {
   QLabel& label(const char* name) const;
   QListWidget& list(const char* name) const;
 
-  std::unique_ptr<CatalogueFolder> folder_;
-  std::unique_ptr<ScriptedBoxes> boxes_;
-  std::unique_ptr<ScriptedEditor> editor_;
-  std::unique_ptr<redox::RedoxT> start_;
+  std::unique_ptr<StartWindowFixture> fixture_;
+  redox::RedoxT* start_ = nullptr;
   QWidget* redox_ = nullptr;
   QLineEdit* formelEin_ = nullptr;
 };
 
 void OxidationNumberWindowTest::init() {
-  folder_ = std::make_unique<CatalogueFolder>();
-  folder_->writeLines(kCatalogue);
-  boxes_ = std::make_unique<ScriptedBoxes>();
-  editor_ = std::make_unique<ScriptedEditor>();
+  fixture_ = std::make_unique<StartWindowFixture>(kCatalogue);
 }
 
 void OxidationNumberWindowTest::cleanup() {
-  start_.reset();
-  editor_.reset();
-  boxes_.reset();
-  folder_.reset();
+  start_ = nullptr;
+  fixture_.reset();
 }
 
 void OxidationNumberWindowTest::openWindow() {
-  start_ = std::make_unique<redox::RedoxT>(redox::PlatformSeams{*boxes_, *editor_},
-                                           folder_->cataloguePath());
+  start_ = &fixture_->makeStartWindow();
   start_->show();
   start_->findChild<QPushButton*>(QStringLiteral("cmdRZ"))->click();
   redox_ = topLevelWindow(QStringLiteral("Redox"));
@@ -280,7 +270,7 @@ void OxidationNumberWindowTest::compoundListShowsTheCatalogueInFileOrder() {
 }
 
 void OxidationNumberWindowTest::emptyCatalogueGivesAnEmptyList() {
-  folder_->writeBytes(QByteArray());
+  fixture_->folder.writeBytes(QByteArray());
   openWindow();
   QCOMPARE(list("List1").count(), 0);
 }
@@ -483,29 +473,29 @@ void OxidationNumberWindowTest::productClickRunsOnce() {
 void OxidationNumberWindowTest::formelListeOpensTheCatalogueInTheEditor() {
   openWindow();
   redox_->findChild<QAction*>(QStringLiteral("menFormnelL"))->trigger();
-  QCOMPARE(editor_->openedPaths, QStringList{folder_->cataloguePath()});
-  QVERIFY(boxes_->messages.empty());
+  QCOMPARE(fixture_->editor.openedPaths, QStringList{fixture_->folder.cataloguePath()});
+  QVERIFY(fixture_->boxes.messages.empty());
 }
 
 void OxidationNumberWindowTest::formelListeTellsWhenNoEditorStarts() {
   openWindow();
-  editor_->starts = false;
+  fixture_->editor.starts = false;
   redox_->findChild<QAction*>(QStringLiteral("menFormnelL"))->trigger();
-  QCOMPARE(boxes_->messages.size(), std::size_t{1});
-  QCOMPARE(boxes_->messages[0].text, QStringLiteral("Kein Editor !"));
-  QCOMPARE(boxes_->messages[0].title,
+  QCOMPARE(fixture_->boxes.messages.size(), std::size_t{1});
+  QCOMPARE(fixture_->boxes.messages[0].text, QStringLiteral("Kein Editor !"));
+  QCOMPARE(fixture_->boxes.messages[0].title,
            QStringLiteral("Für die Datei Redox-F.txt konnte kein Editor gestartet werden."));
-  QCOMPARE(boxes_->messages[0].icon, redox::BoxIcon::Critical);
+  QCOMPARE(fixture_->boxes.messages[0].icon, redox::BoxIcon::Critical);
 }
 
 void OxidationNumberWindowTest::formelListeTellsWhenTheFileIsMissing() {
   openWindow();
-  folder_->removeCatalogue();
+  fixture_->folder.removeCatalogue();
   redox_->findChild<QAction*>(QStringLiteral("menFormnelL"))->trigger();
-  QVERIFY(editor_->openedPaths.isEmpty());
-  QCOMPARE(boxes_->messages.size(), std::size_t{1});
-  QCOMPARE(boxes_->messages[0].text, QStringLiteral("Formel-Liste fehlt !"));
-  QCOMPARE(boxes_->messages[0].title,
+  QVERIFY(fixture_->editor.openedPaths.isEmpty());
+  QCOMPARE(fixture_->boxes.messages.size(), std::size_t{1});
+  QCOMPARE(fixture_->boxes.messages[0].text, QStringLiteral("Formel-Liste fehlt !"));
+  QCOMPARE(fixture_->boxes.messages[0].title,
            QStringLiteral("Die Datei Redox-F.txt gibt es nicht; „Edukte speichern“ im "
                           "Hauptfenster legt sie an."));
 }

@@ -10,16 +10,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "catalogue_folder.h"
 #include "control_place.h"
-#include "scripted_boxes.h"
-#include "scripted_editor.h"
+#include "start_window_fixture.h"
 #include "ui/start_window.h"
 #include "window_lookup.h"
 
 using redox::RedoxT;
-
-namespace {}  // namespace
 
 class StartWindowTest : public QObject {
   Q_OBJECT
@@ -50,30 +46,23 @@ class StartWindowTest : public QObject {
  private:
   RedoxT& makeWindow();
 
-  std::unique_ptr<CatalogueFolder> folder_;
-  std::unique_ptr<ScriptedBoxes> boxes_;
-  std::unique_ptr<ScriptedEditor> editor_;
-  std::unique_ptr<RedoxT> window_;
+  std::unique_ptr<StartWindowFixture> fixture_;
+  redox::RedoxT* window_ = nullptr;
 };
 
 void StartWindowTest::init() {
-  folder_ = std::make_unique<CatalogueFolder>();
-  folder_->writeLines({QStringLiteral("Eisen#Fe"), QStringLiteral("Chlor#Cl2"),
-                       QStringLiteral("Eisen(III)-Ion#Fe3+")});
-  boxes_ = std::make_unique<ScriptedBoxes>();
-  editor_ = std::make_unique<ScriptedEditor>();
+  fixture_ = std::make_unique<StartWindowFixture>(
+      QStringList{QStringLiteral("Eisen#Fe"), QStringLiteral("Chlor#Cl2"),
+                  QStringLiteral("Eisen(III)-Ion#Fe3+")});
 }
 
 void StartWindowTest::cleanup() {
-  window_.reset();
-  editor_.reset();
-  boxes_.reset();
-  folder_.reset();
+  window_ = nullptr;
+  fixture_.reset();
 }
 
 RedoxT& StartWindowTest::makeWindow() {
-  window_ =
-      std::make_unique<RedoxT>(redox::PlatformSeams{*boxes_, *editor_}, folder_->cataloguePath());
+  window_ = &fixture_->makeStartWindow();
   return *window_;
 }
 
@@ -347,26 +336,26 @@ void StartWindowTest::startMessagesAreShownOnceAfterTheFirstShowing() {
   QFETCH(QStringList, texts);
   QFETCH(QStringList, titles);
 
-  folder_->removeCatalogue();
-  if (asFolder) QDir().mkdir(folder_->cataloguePath());
-  if (!fileBytes.isEmpty()) folder_->writeBytes(fileBytes);
+  fixture_->folder.removeCatalogue();
+  if (asFolder) QDir().mkdir(fixture_->folder.cataloguePath());
+  if (!fileBytes.isEmpty()) fixture_->folder.writeBytes(fileBytes);
 
   RedoxT& window = makeWindow();
   QCoreApplication::processEvents();
-  QVERIFY2(boxes_->messages.empty(), "nothing is said before the window shows");
+  QVERIFY2(fixture_->boxes.messages.empty(), "nothing is said before the window shows");
 
   window.show();
-  QTRY_COMPARE(boxes_->messages.size(), static_cast<std::size_t>(texts.size()));
+  QTRY_COMPARE(fixture_->boxes.messages.size(), static_cast<std::size_t>(texts.size()));
   for (int message = 0; message < texts.size(); ++message) {
-    QCOMPARE(boxes_->messages[message].text, texts[message]);
-    QCOMPARE(boxes_->messages[message].title, titles[message]);
-    QCOMPARE(boxes_->messages[message].buttons, redox::BoxButtons::Ok);
+    QCOMPARE(fixture_->boxes.messages[message].text, texts[message]);
+    QCOMPARE(fixture_->boxes.messages[message].title, titles[message]);
+    QCOMPARE(fixture_->boxes.messages[message].buttons, redox::BoxButtons::Ok);
   }
 
   window.hide();
   window.show();
   QTest::qWait(20);
-  QCOMPARE(boxes_->messages.size(), static_cast<std::size_t>(texts.size()));
+  QCOMPARE(fixture_->boxes.messages.size(), static_cast<std::size_t>(texts.size()));
 }
 
 void StartWindowTest::secondStartWindowStartsFresh() {
@@ -376,7 +365,7 @@ void StartWindowTest::secondStartWindowStartsFresh() {
   first.findChild<QAction*>(QStringLiteral("menEl"))->trigger();
   first.endProgram();
 
-  RedoxT second({*boxes_, *editor_}, folder_->cataloguePath());
+  RedoxT second({fixture_->boxes, fixture_->editor}, fixture_->folder.cataloguePath());
   second.show();
   QVERIFY(second.isVisible());
   QVERIFY(second.findChild<QListWidget*>(QStringLiteral("List1"))->isHidden());
