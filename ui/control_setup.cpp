@@ -1,6 +1,9 @@
 #include "ui/control_setup.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -24,6 +27,18 @@ QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, cons
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
   }
   return label;
+}
+
+QMenu* addMenu(QMenuBar& bar, const QString& name, const QString& text) {
+  QMenu* menu = bar.addMenu(text);
+  menu->setObjectName(name);
+  return menu;
+}
+
+QAction* addMenuCommand(QWidget& menuOrBar, const QString& name, const QString& text) {
+  QAction* command = menuOrBar.addAction(text);
+  command->setObjectName(name);
+  return command;
 }
 
 void setTextColour(QWidget& control, const QColor& colour) {

@@ -6,7 +6,10 @@
 
 #include "ui/twips.h"
 
+class QAction;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QWidget;
 
 namespace redox {
@@ -18,6 +21,11 @@ void placeControl(QWidget& control, const QString& name, const TwipsRect& place)
 // overlapping labels all show; wide enough for the text it is made with.
 QLabel* addLabel(QWidget& parent, const QString& name, const QString& text, const TwipsRect& place,
                  const QFont& font);
+
+// A named menu on the menu bar, and a named command on a menu or on the bar
+// itself.
+QMenu* addMenu(QMenuBar& bar, const QString& name, const QString& text);
+QAction* addMenuCommand(QWidget& menuOrBar, const QString& name, const QString& text);
 
 void setTextColour(QWidget& control, const QColor& colour);
 void setBackgroundColour(QWidget& control, const QColor& colour);

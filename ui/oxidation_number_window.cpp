@@ -171,19 +171,13 @@ void Redox::addControls(QWidget& client) {
 }
 
 void Redox::addMenus() {
-  QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
-  datei->setObjectName(QStringLiteral("menDatei"));
-  QAction* formelListe = datei->addAction(QStringLiteral("Formel-Liste"));
-  formelListe->setObjectName(QStringLiteral("menFormnelL"));
-  connect(formelListe, &QAction::triggered, this, &Redox::openCatalogueInEditor);
-
-  QAction* hauptfenster = menuBar()->addAction(QStringLiteral("Hauptfenster"));
-  hauptfenster->setObjectName(QStringLiteral("menHF"));
-  connect(hauptfenster, &QAction::triggered, this, &Redox::startWindowRequested);
-
-  QAction* ende = menuBar()->addAction(QStringLiteral("Ende"));
-  ende->setObjectName(QStringLiteral("menEnde"));
-  connect(ende, &QAction::triggered, this, &Redox::programEndRequested);
+  QMenu* datei = addMenu(*menuBar(), QStringLiteral("menDatei"), QStringLiteral("Datei"));
+  connect(addMenuCommand(*datei, QStringLiteral("menFormnelL"), QStringLiteral("Formel-Liste")),
+          &QAction::triggered, this, &Redox::openCatalogueInEditor);
+  connect(addMenuCommand(*menuBar(), QStringLiteral("menHF"), QStringLiteral("Hauptfenster")),
+          &QAction::triggered, this, &Redox::startWindowRequested);
+  connect(addMenuCommand(*menuBar(), QStringLiteral("menEnde"), QStringLiteral("Ende")),
+          &QAction::triggered, this, &Redox::programEndRequested);
 }
 
 void Redox::connectEvents() {

@@ -127,26 +127,20 @@ void RedoxT::addControls(QWidget& client) {
 }
 
 void RedoxT::addMenus() {
-  QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
-  datei->setObjectName(QStringLiteral("menDateiT"));
+  QMenu* datei = addMenu(*menuBar(), QStringLiteral("menDateiT"), QStringLiteral("Datei"));
+  connect(addMenuCommand(*datei, QStringLiteral("menEl"), QStringLiteral("Edukte laden")),
+          &QAction::triggered, this, &RedoxT::openEditList);
 
-  QAction* loadAction = datei->addAction(QStringLiteral("Edukte laden"));
-  loadAction->setObjectName(QStringLiteral("menEl"));
-  connect(loadAction, &QAction::triggered, this, &RedoxT::openEditList);
-
-  insertAction_ = datei->addAction(QStringLiteral("Edukt einfügen"));
-  insertAction_->setObjectName(QStringLiteral("menEe"));
+  insertAction_ = addMenuCommand(*datei, QStringLiteral("menEe"), QStringLiteral("Edukt einfügen"));
   insertAction_->setEnabled(false);
   connect(insertAction_, &QAction::triggered, this, &RedoxT::insertEntry);
 
-  saveAction_ = datei->addAction(QStringLiteral("Edukte speichern"));
-  saveAction_->setObjectName(QStringLiteral("menEs"));
+  saveAction_ = addMenuCommand(*datei, QStringLiteral("menEs"), QStringLiteral("Edukte speichern"));
   saveAction_->setEnabled(false);
   connect(saveAction_, &QAction::triggered, this, &RedoxT::saveEditList);
 
-  QAction* ende = menuBar()->addAction(QStringLiteral("Ende"));
-  ende->setObjectName(QStringLiteral("menEndeT"));
-  connect(ende, &QAction::triggered, this, &RedoxT::endProgram);
+  connect(addMenuCommand(*menuBar(), QStringLiteral("menEndeT"), QStringLiteral("Ende")),
+          &QAction::triggered, this, &RedoxT::endProgram);
 }
 
 void RedoxT::fillEditList(const std::vector<std::string>& lines) {
